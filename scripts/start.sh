@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds the tool.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-packages.sh run
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build build/release -j"$(nproc)"
