@@ -41,14 +41,12 @@ store::Value StringValue(std::string_view utf8, store::ValueType type) {
 void MemoryStore::AddKey(std::string_view path) { Data(path); }
 
 void MemoryStore::SetValue(std::string_view keyPath, std::string_view name, store::Value value) {
-  auto& values = Data(keyPath).values;
-  const auto folded = Fold(name);
-  const auto same = std::find_if(values.begin(), values.end(),
-                                 [&](const auto& entry) { return Fold(entry.first) == folded; });
-  if (same != values.end()) {
-    same->second = std::move(value);
+  KeyData& data = Data(keyPath);
+  const auto [at, added] = data.indexByName.try_emplace(Fold(name), data.values.size());
+  if (added) {
+    data.values.emplace_back(std::string(name), std::move(value));
   } else {
-    values.emplace_back(std::string(name), std::move(value));
+    data.values[at->second].second = std::move(value);
   }
 }
 
@@ -92,16 +90,20 @@ store::QueryResult MemoryStore::QueryValue(Key key, std::string_view name) {
   KeyData& data = DataOf(key);
   const auto folded = Fold(name);
   if (data.failingReads.contains(folded)) return {store::QueryResult::Status::Failed, {}};
-  for (const auto& [valueName, value] : data.values) {
-    if (Fold(valueName) == folded) return {store::QueryResult::Status::Found, value};
+  if (const auto found = data.indexByName.find(folded); found != data.indexByName.end()) {
+    return {store::QueryResult::Status::Found, data.values[found->second].second};
   }
   return {store::QueryResult::Status::NotFound, {}};
 }
 
 bool MemoryStore::DeleteValue(Key key, std::string_view name) {
-  auto& values = DataOf(key).values;
-  const auto folded = Fold(name);
-  return std::erase_if(values, [&](const auto& entry) { return Fold(entry.first) == folded; }) > 0;
+  KeyData& data = DataOf(key);
+  const auto found = data.indexByName.find(Fold(name));
+  if (found == data.indexByName.end()) return false;
+  data.values.erase(data.values.begin() + static_cast<std::ptrdiff_t>(found->second));
+  data.indexByName.clear();
+  for (std::size_t i = 0; i < data.values.size(); ++i) data.indexByName.emplace(Fold(data.values[i].first), i);
+  return true;
 }
 
 void MemoryStore::CloseKey(Key key) {

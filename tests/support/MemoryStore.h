@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <unordered_map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -41,6 +42,7 @@ class MemoryStore : public store::RegistryStore {
  private:
   struct KeyData {
     std::vector<std::pair<std::string, store::Value>> values;
+    std::unordered_map<std::string, std::size_t> indexByName;  // folded name -> index in values
     std::set<std::string> failingReads;  // folded names
     bool refusesFullAccess = false;
   };
