@@ -71,7 +71,10 @@ std::vector<std::string> MemoryStore::Names(std::string_view keyPath) const {
 std::optional<store::RegistryStore::Key> MemoryStore::OpenKey(std::optional<Key> parent,
                                                               std::string_view subkey) {
   std::string path = parent ? open_.at(*parent) : std::string();
-  if (!subkey.empty()) path += (path.empty() ? "" : "\\") + Fold(subkey);
+  if (!subkey.empty()) {
+    if (!path.empty()) path += '\\';
+    path += Fold(subkey);
+  }
   if (!Exists(path)) return std::nullopt;
   if (const auto found = keys_.find(path); found != keys_.end() && found->second.refusesFullAccess) {
     return std::nullopt;
