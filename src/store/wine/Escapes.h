@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace store::wine {
+
+struct DecodedString {
+  std::u16string text;
+  std::size_t next = 0;  // just past the closing delimiter
+};
+
+// Decodes an escaped string starting at `pos` in `line` up to `delimiter`,
+// as Wine's loader does: C escapes, octal with at most three digits, `\x`
+// with at most four hex digits, any other escaped character as itself, raw
+// UTF-8 with invalid bytes dropped. Nothing when the delimiter is missing.
+std::optional<DecodedString> DecodeString(std::string_view line, std::size_t pos, char delimiter);
+
+// Where DecodeString would stop, without building the text.
+std::optional<std::size_t> SkipString(std::string_view line, std::size_t pos, char delimiter);
+
+}  // namespace store::wine

@@ -1,0 +1,98 @@
+#include "StoreTestSupport.h"
+
+#include <grp.h>
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <vector>
+
+#include "store/wine/Utf16.h"
+
+namespace store::testing {
+
+std::filesystem::path FixturePath(std::string_view name) {
+  return std::filesystem::path(TAVRINE_FIXTURES) / name;
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path.string());
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+std::u16string U16(std::string_view utf8) { return wine::Utf8ToUtf16(utf8); }
+
+std::vector<std::uint8_t> Utf16Z(std::u16string_view text) {
+  std::vector<std::uint8_t> bytes;
+  for (const char16_t unit : text) {
+    bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+    bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
+  }
+  bytes.insert(bytes.end(), {0, 0});
+  return bytes;
+}
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "tavrine-store-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+  // An unprivileged child must be able to reach what the test puts here.
+  std::filesystem::permissions(path_, std::filesystem::perms(0755));
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  // Folders a test made read-only would keep their contents.
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored)) {
+    if (entry.is_directory(ignored)) std::filesystem::permissions(entry.path(), std::filesystem::perms::all, ignored);
+  }
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<std::string> FolderEntries(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+uid_t UnprivilegedUid() { return geteuid() == 0 ? getpwnam("nobody")->pw_uid : geteuid(); }
+gid_t UnprivilegedGid() { return geteuid() == 0 ? getpwnam("nobody")->pw_gid : getegid(); }
+
+int RunUnprivileged(const std::function<int()>& body) {
+  const uid_t uid = UnprivilegedUid();
+  const gid_t gid = UnprivilegedGid();
+  const pid_t child = fork();
+  if (child < 0) throw std::runtime_error("fork failed");
+  if (child == 0) {
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(uid) != 0)) {
+      _exit(120);
+    }
+    int status = 121;
+    try {
+      status = body();
+    } catch (...) {
+      status = 122;
+    }
+    _exit(status);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+}  // namespace store::testing

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <vector>
+#include <string>
+#include <string_view>
+
+namespace store::testing {
+
+std::filesystem::path FixturePath(std::string_view name);
+std::string ReadFile(const std::filesystem::path& path);
+void WriteFile(const std::filesystem::path& path, std::string_view bytes);
+std::u16string U16(std::string_view utf8);
+// UTF-16LE bytes of `text` with a terminating NUL, as the registry stores strings.
+std::vector<std::uint8_t> Utf16Z(std::u16string_view text);
+
+// A fresh folder, removed with everything in it at the end of the test.
+class TempDir {
+ public:
+  TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  ~TempDir();
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// The names in `folder`, sorted, to check that nothing was left behind.
+std::vector<std::string> FolderEntries(const std::filesystem::path& folder);
+
+// Runs `body` in a forked child and returns its exit status (or 128 + the
+// signal that ended it). As root the child first becomes `nobody`, because
+// permission bits stop nothing for root.
+int RunUnprivileged(const std::function<int()>& body);
+uid_t UnprivilegedUid();
+gid_t UnprivilegedGid();
+
+}  // namespace store::testing
