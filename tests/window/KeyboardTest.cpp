@@ -20,25 +20,26 @@ enum class Outcome { Purged, ClosedUnchanged, HelpShown, Nothing };
 struct KeyCase {
   const char* focused;
   Qt::Key key;
+  const char* keyName;
   Outcome outcome;
 };
 
 TEST(Keyboard, EnterClicksTheFocusedButtonOrOkAndEscapeDoesNothing) {
   const KeyCase cases[] = {
-      {"Button1", Qt::Key_Return, Outcome::Purged},
-      {"Button2", Qt::Key_Return, Outcome::ClosedUnchanged},
-      {"Button3", Qt::Key_Return, Outcome::HelpShown},
-      {"ListBox1", Qt::Key_Return, Outcome::Purged},
-      {"ListBox1", Qt::Key_Enter, Outcome::Purged},
-      {"Button1", Qt::Key_Escape, Outcome::Nothing},
-      {"Button2", Qt::Key_Escape, Outcome::Nothing},
-      {"Button3", Qt::Key_Escape, Outcome::Nothing},
-      {"ListBox1", Qt::Key_Escape, Outcome::Nothing},
+      {"Button1", Qt::Key_Return, "Return", Outcome::Purged},
+      {"Button2", Qt::Key_Return, "Return", Outcome::ClosedUnchanged},
+      {"Button3", Qt::Key_Return, "Return", Outcome::HelpShown},
+      {"ListBox1", Qt::Key_Return, "Return", Outcome::Purged},
+      {"ListBox1", Qt::Key_Enter, "Enter", Outcome::Purged},
+      {"Button1", Qt::Key_Escape, "Escape", Outcome::Nothing},
+      {"Button2", Qt::Key_Escape, "Escape", Outcome::Nothing},
+      {"Button3", Qt::Key_Escape, "Escape", Outcome::Nothing},
+      {"ListBox1", Qt::Key_Escape, "Escape", Outcome::Nothing},
   };
   const std::vector<std::string> all = {"URL_1", "URL_2", "URL_3"};
   const std::vector<std::string> purged = {"URL_1", "URL_3"};
   for (const KeyCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.focused << " key " << QTest::toString(c.key));
+    SCOPED_TRACE(testing::Message() << c.focused << " " << c.keyName);
     FormHarness harness(3);
     harness.Show();
     SelectLine2AndFocus(harness, c.focused);
@@ -59,6 +60,8 @@ struct TabCase {
   const char* to;
 };
 
+const char* NameOf(Qt::Key key) { return key == Qt::Key_Tab ? "Tab" : "Shift+Tab"; }
+
 TEST(Keyboard, TabGoesOkCanselHelpAndSkipsTheListUnlessClicked) {
   const TabCase cases[] = {
       {"Button1", Qt::Key_Tab, "Button2"},     {"Button2", Qt::Key_Tab, "Button3"},
@@ -67,7 +70,7 @@ TEST(Keyboard, TabGoesOkCanselHelpAndSkipsTheListUnlessClicked) {
       {"ListBox1", Qt::Key_Tab, "Button3"},    {"ListBox1", Qt::Key_Backtab, "Button2"},
   };
   for (const TabCase& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.from << " key " << QTest::toString(c.key));
+    SCOPED_TRACE(testing::Message() << c.from << " " << NameOf(c.key));
     FormHarness harness(3);
     harness.Show();
     SelectLine2AndFocus(harness, c.from);
