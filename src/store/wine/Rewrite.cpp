@@ -1,0 +1,75 @@
+#include "store/wine/Rewrite.h"
+
+#include <algorithm>
+
+#include "store/wine/NameCompare.h"
+#include "store/wine/Records.h"
+
+namespace store::wine {
+namespace {
+
+bool IsHexDigit(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+bool Named(const std::vector<std::u16string>& names, std::u16string_view name) {
+  return std::any_of(names.begin(), names.end(),
+                     [name](const std::u16string& candidate) { return SameName(candidate, name); });
+}
+
+}  // namespace
+
+std::vector<Edit> PlanDeletion(std::string_view text, const KeyPath& path,
+                               const std::vector<std::u16string>& names, const Stamp& stamp) {
+  std::vector<Edit> edits;
+  bool deleted = false;
+  bool inTarget = false;
+  RecordScanner scanner(text);
+  while (const auto record = scanner.Next()) {
+    const std::string_view content = Content(text, record->first);
+    const std::size_t lineBegin = record->first.begin;
+    switch (record->kind) {
+      case RecordKind::Section:
+        inTarget = SamePath(record->section->path, path);
+        if (inTarget && record->section->secondsBegin < record->section->secondsEnd) {
+          edits.push_back({lineBegin + record->section->secondsBegin,
+                           lineBegin + record->section->secondsEnd, stamp.seconds});
+        }
+        break;
+      case RecordKind::BrokenSection:
+        inTarget = false;
+        break;
+      case RecordKind::Option:
+        if (inTarget && content.substr(record->start).starts_with("#time=")) {
+          const std::size_t digits = record->start + 6;
+          std::size_t end = digits;
+          while (end < content.size() && IsHexDigit(content[end])) ++end;
+          edits.push_back({lineBegin + digits, lineBegin + end, stamp.fileTime});
+        }
+        break;
+      case RecordKind::Value:
+        if (inTarget && Named(names, DecodeValueName(content, *record->value))) {
+          edits.push_back({lineBegin, record->end, {}});
+          deleted = true;
+        }
+        break;
+      case RecordKind::Other:
+        break;
+    }
+  }
+  if (!deleted) edits.clear();
+  return edits;
+}
+
+void WriteEdited(std::string_view text, const std::vector<Edit>& edits,
+                 const std::function<void(std::string_view)>& write) {
+  std::size_t pos = 0;
+  for (const Edit& edit : edits) {
+    if (edit.begin > pos) write(text.substr(pos, edit.begin - pos));
+    if (!edit.replacement.empty()) write(edit.replacement);
+    pos = edit.end;
+  }
+  if (pos < text.size()) write(text.substr(pos));
+}
+
+}  // namespace store::wine
