@@ -32,6 +32,40 @@ void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
   if (!out) throw std::runtime_error("cannot write " + path.string());
 }
 
+const std::string_view kSmallUserReg =
+    "WINE REGISTRY Version 2\n"
+    ";; All keys relative to REGISTRY\\\\User\\\\S-1-5-21-0-0-0-1000\n"
+    "\n"
+    "#arch=win64\n"
+    "\n"
+    "[Software\\\\Netscape\\\\Netscape Navigator\\\\URL History] 1796991799\n"
+    "#time=1dd896a68465c86\n"
+    "\"Bin\"=hex:01,02,\\\n"
+    "  03\n"
+    "\"URL_1\"=\"http://one.example/\"\n"
+    "\"URL_2\"=\"http://two.example/\"\n"
+    "\"URL_3\"=hex(1):68,00,69,00\n"
+    "\n"
+    "[Software\\\\Other] 1796990000\n"
+    "#time=1dd896a68465c86\n"
+    "\"URL_1\"=\"other key\"\n";
+
+std::string MaskStamps(std::string text, std::string_view header) {
+  const std::size_t at = text.find(header);
+  if (at == std::string::npos) return text;
+  std::size_t digits = at + header.size() + 1;
+  std::size_t end = digits;
+  while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+  text.replace(digits, end - digits, "<seconds>");
+  const std::size_t time = text.find("\n#time=", digits);
+  if (time != std::string::npos && time == text.find('\n', digits)) {
+    digits = time + 7;
+    end = text.find('\n', digits);
+    text.replace(digits, end - digits, "<filetime>");
+  }
+  return text;
+}
+
 std::u16string U16(std::string_view utf8) { return wine::Utf8ToUtf16(utf8); }
 
 std::vector<std::uint8_t> Utf16Z(std::u16string_view text) {

@@ -18,6 +18,16 @@ std::u16string U16(std::string_view utf8);
 // UTF-16LE bytes of `text` with a terminating NUL, as the registry stores strings.
 std::vector<std::uint8_t> Utf16Z(std::u16string_view text);
 
+// A small user.reg as Wine writes it, with a history key of four values
+// (one with a continuation line) and another key sharing a value name.
+extern const std::string_view kSmallUserReg;
+inline constexpr std::string_view kHistoryHeader = "[Software\\\\Netscape\\\\Netscape Navigator\\\\URL History]";
+
+// `text` with the stamps of the section starting `header` (its number and
+// the `#time=` line after it) replaced by fixed marks, to compare files whose
+// only other difference is the moment of a change.
+std::string MaskStamps(std::string text, std::string_view header);
+
 // A fresh folder, removed with everything in it at the end of the test.
 class TempDir {
  public:

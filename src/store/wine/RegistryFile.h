@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace store::wine {
+
+// Whether Wine would load `text` at all: its first line, without the line
+// end, must be exactly "WINE REGISTRY Version 2".
+bool HasRegistryHeader(std::string_view text);
+
+// The whole file, checked to be a registry this store can rewrite without
+// changing what Wine reads from it. Throws StoreError naming `shownAs`.
+std::string ReadRegistryFile(const std::filesystem::path& file, const std::filesystem::path& shownAs);
+
+}  // namespace store::wine

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "store/RegistryStore.h"
+#include "store/wine/KeyReader.h"
+#include "store/wine/Section.h"
+
+namespace store::wine {
+
+// The current user's registry on a Wine prefix's user.reg. Opening a key
+// reads its values from the file; deletions stay in memory until the key is
+// closed, and then reach the file in one atomic rewrite that changes nothing
+// but the deleted values' lines and the key's stamps. Wine must not be
+// running for the prefix then, or it would write its own copy back later.
+class WineUserRegistry : public RegistryStore {
+ public:
+  explicit WineUserRegistry(std::filesystem::path userReg);
+
+  std::optional<Key> OpenKey(std::optional<Key> parent, std::string_view subkey) override;
+  std::size_t ValueCount(Key key) override;
+  std::string ValueName(Key key, std::size_t index) override;
+  QueryResult QueryValue(Key key, std::string_view name) override;
+  bool DeleteValue(Key key, std::string_view name) override;
+  void CloseKey(Key key) override;
+
+ private:
+  struct OpenedKey {
+    KeyPath path;
+    std::vector<NamedValue> values;
+    std::vector<std::u16string> deleted;
+  };
+
+  OpenedKey& Opened(Key key);
+  bool FullAccess() const;
+  void Commit(const OpenedKey& key) const;
+
+  std::filesystem::path file_;
+  std::map<Key, OpenedKey> keys_;
+  Key nextKey_ = 1;
+};
+
+}  // namespace store::wine
