@@ -78,6 +78,13 @@ std::vector<std::uint8_t> Utf16Z(std::u16string_view text) {
   return bytes;
 }
 
+ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
+  if (const char* old = std::getenv(name)) old_ = old;
+  value ? setenv(name, value, 1) : unsetenv(name);
+}
+
+ScopedEnv::~ScopedEnv() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
+
 TempDir::TempDir() {
   std::string pattern = (std::filesystem::temp_directory_path() / "tavrine-store-XXXXXX").string();
   if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");

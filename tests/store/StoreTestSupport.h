@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <vector>
 #include <string>
 #include <string_view>
@@ -27,6 +28,20 @@ inline constexpr std::string_view kHistoryHeader = "[Software\\\\Netscape\\\\Net
 // the `#time=` line after it) replaced by fixed marks, to compare files whose
 // only other difference is the moment of a change.
 std::string MaskStamps(std::string text, std::string_view header);
+
+// Sets (or, given nullptr, unsets) an environment variable for the life of
+// the object.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value);
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+  ~ScopedEnv();
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
 
 // A fresh folder, removed with everything in it at the end of the test.
 class TempDir {
