@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(cmake g++ make qt6-base-dev fonts-ipafont-gothic)
 if [[ "${1:-run}" == test ]]; then
-  packages+=(googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool x11-utils)
+  packages+=(googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xdotool libx11-dev
+    desktop-file-utils lintian dpkg-dev file)
 fi
 
 missing=()

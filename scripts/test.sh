@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: once as shipped (warnings are
 # errors), once under AddressSanitizer and UndefinedBehaviorSanitizer, then
-# the fuzz targets for a bounded time.
+# the fuzz targets for a bounded time; last the Debian package is built,
+# checked, installed and its program tested.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-packages.sh test
@@ -20,3 +21,4 @@ run_suite build/sanitize -DTAVRINE_SANITIZE=ON
 if [[ -f fuzz/run.sh ]]; then
   bash fuzz/run.sh
 fi
+bash packaging/check.sh build/test

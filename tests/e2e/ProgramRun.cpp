@@ -4,6 +4,10 @@
 
 #include <QProcessEnvironment>
 
+QString ProgramRun::Binary() {
+  return qEnvironmentVariable("TAVRINE_BINARY", QStringLiteral(TAVRINE_BINARY));
+}
+
 ProgramRun::ProgramRun(const QString& display, const QString& prefix) : display_(display) {
   // Nothing of the test's own environment reaches the program but what it
   // needs; home and runtime folder are the scratch prefix.
@@ -18,7 +22,7 @@ ProgramRun::ProgramRun(const QString& display, const QString& prefix) : display_
   }
   program_.setProcessEnvironment(environment);
   program_.setProcessChannelMode(QProcess::ForwardedChannels);
-  program_.start(QStringLiteral(TAVRINE_BINARY), {});
+  program_.start(Binary(), {});
   if (!program_.waitForStarted()) throw std::runtime_error("TAVRINE cannot be started");
 }
 

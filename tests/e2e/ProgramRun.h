@@ -8,6 +8,10 @@
 // it through xdotool.
 class ProgramRun {
  public:
+  // The program under test: the one built here, or an installed one named
+  // by TAVRINE_BINARY.
+  static QString Binary();
+
   ProgramRun(const QString& display, const QString& prefix);
   ~ProgramRun();
 

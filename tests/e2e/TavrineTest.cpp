@@ -103,7 +103,7 @@ TEST(Tavrine, WithoutAnyDisplaySaysSoAndExitsWithZero) {
   QProcessEnvironment environment;
   environment.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
   program.setProcessEnvironment(environment);
-  program.start(QStringLiteral(TAVRINE_BINARY), {});
+  program.start(ProgramRun::Binary(), {});
   ASSERT_TRUE(program.waitForFinished(60000));
   EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(program.exitCode(), 0);
