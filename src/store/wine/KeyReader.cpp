@@ -7,16 +7,6 @@
 #include "store/wine/Records.h"
 
 namespace store::wine {
-namespace {
-
-std::u16string Folded(std::u16string_view name) {
-  std::u16string folded(name);
-  for (char16_t& unit : folded) unit = LowerUnit(unit);
-  return folded;
-}
-
-}  // namespace
-
 std::optional<std::vector<NamedValue>> ReadKey(std::string_view text, const KeyPath& path) {
   bool exists = path.empty();
   bool inTarget = false;
@@ -33,7 +23,7 @@ std::optional<std::vector<NamedValue>> ReadKey(std::string_view text, const KeyP
     const std::string_view content = Content(text, record->first);
     std::u16string name = DecodeValueName(content, *record->value);
     Value value = DecodeValueData(text, record->first, *record->value);
-    const auto [slot, inserted] = byName.try_emplace(Folded(name), values.size());
+    const auto [slot, inserted] = byName.try_emplace(FoldName(name), values.size());
     if (inserted) {
       values.push_back({std::move(name), std::move(value)});
     } else {

@@ -42,3 +42,13 @@ bool SameName(std::u16string_view a, std::u16string_view b) {
 }
 
 }  // namespace store::wine
+
+namespace store::wine {
+
+std::u16string FoldName(std::u16string_view name) {
+  std::u16string folded(name);
+  for (char16_t& unit : folded) unit = LowerUnit(unit);
+  return folded;
+}
+
+}  // namespace store::wine

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace store::wine {
@@ -10,5 +11,9 @@ namespace store::wine {
 char16_t LowerUnit(char16_t unit);
 int CompareNames(std::u16string_view a, std::u16string_view b);
 bool SameName(std::u16string_view a, std::u16string_view b);
+
+// The name lower-cased unit by unit: equal for names that match, so it can
+// key a hash table.
+std::u16string FoldName(std::u16string_view name);
 
 }  // namespace store::wine

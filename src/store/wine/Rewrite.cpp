@@ -1,6 +1,6 @@
 #include "store/wine/Rewrite.h"
 
-#include <algorithm>
+#include <unordered_set>
 
 #include "store/wine/NameCompare.h"
 #include "store/wine/Records.h"
@@ -12,16 +12,13 @@ bool IsHexDigit(char c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-bool Named(const std::vector<std::u16string>& names, std::u16string_view name) {
-  return std::any_of(names.begin(), names.end(),
-                     [name](const std::u16string& candidate) { return SameName(candidate, name); });
-}
-
 }  // namespace
 
 std::vector<Edit> PlanDeletion(std::string_view text, const KeyPath& path,
                                const std::vector<std::u16string>& names, const Stamp& stamp) {
   std::vector<Edit> edits;
+  std::unordered_set<std::u16string> folded;
+  for (const auto& name : names) folded.insert(FoldName(name));
   bool deleted = false;
   bool inTarget = false;
   RecordScanner scanner(text);
@@ -48,7 +45,7 @@ std::vector<Edit> PlanDeletion(std::string_view text, const KeyPath& path,
         }
         break;
       case RecordKind::Value:
-        if (inTarget && Named(names, DecodeValueName(content, *record->value))) {
+        if (inTarget && folded.contains(FoldName(DecodeValueName(content, *record->value)))) {
           edits.push_back({lineBegin, record->end, {}});
           deleted = true;
         }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 
@@ -55,7 +56,8 @@ std::optional<RegistryStore::Key> WineUserRegistry::OpenKey(std::optional<Key> p
   auto values = ReadKey(text, path);
   if (!values) return std::nullopt;
   const Key key = nextKey_++;
-  keys_.emplace(key, OpenedKey{std::move(path), std::move(*values), {}});
+  const std::size_t count = values->size();
+  keys_.emplace(key, OpenedKey{std::move(path), std::move(*values), std::vector<bool>(count), 0, {}});
   return key;
 }
 
@@ -65,30 +67,57 @@ WineUserRegistry::OpenedKey& WineUserRegistry::Opened(Key key) {
   return found->second;
 }
 
-std::size_t WineUserRegistry::ValueCount(Key key) { return Opened(key).values.size(); }
+std::optional<std::size_t> WineUserRegistry::OpenedKey::Find(std::string_view name) const {
+  const std::u16string wanted = Utf8ToUtf16(name);
+  const auto found = std::lower_bound(values.begin(), values.end(), wanted,
+                                      [](const NamedValue& value, const std::u16string& n) {
+                                        return CompareNames(value.name, n) < 0;
+                                      });
+  if (found == values.end() || !SameName(found->name, wanted)) return std::nullopt;
+  const auto index = static_cast<std::size_t>(found - values.begin());
+  if (removed[index]) return std::nullopt;
+  return index;
+}
+
+void WineUserRegistry::OpenedKey::Compact() {
+  if (holes == 0) return;
+  std::vector<NamedValue> kept;
+  kept.reserve(values.size() - holes);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (!removed[i]) kept.push_back(std::move(values[i]));
+  }
+  values = std::move(kept);
+  removed.assign(values.size(), false);
+  holes = 0;
+}
+
+std::size_t WineUserRegistry::ValueCount(Key key) {
+  OpenedKey& opened = Opened(key);
+  opened.Compact();
+  return opened.values.size();
+}
 
 std::string WineUserRegistry::ValueName(Key key, std::size_t index) {
-  return Utf16ToUtf8(Opened(key).values.at(index).name);
+  OpenedKey& opened = Opened(key);
+  opened.Compact();
+  return Utf16ToUtf8(opened.values.at(index).name);
 }
 
 QueryResult WineUserRegistry::QueryValue(Key key, std::string_view name) {
-  const std::u16string wanted = Utf8ToUtf16(name);
-  for (const NamedValue& value : Opened(key).values) {
-    if (SameName(value.name, wanted)) return {QueryResult::Status::Found, value.value};
-  }
-  return {};
+  const OpenedKey& opened = Opened(key);
+  const auto index = opened.Find(name);
+  if (!index) return {};
+  return {QueryResult::Status::Found, opened.values[*index].value};
 }
 
 bool WineUserRegistry::DeleteValue(Key key, std::string_view name) {
   OpenedKey& opened = Opened(key);
-  const std::u16string wanted = Utf8ToUtf16(name);
-  for (auto it = opened.values.begin(); it != opened.values.end(); ++it) {
-    if (!SameName(it->name, wanted)) continue;
-    opened.deleted.push_back(std::move(it->name));
-    opened.values.erase(it);
-    return true;
-  }
-  return false;
+  const auto index = opened.Find(name);
+  if (!index) return false;
+  opened.removed[*index] = true;
+  ++opened.holes;
+  opened.deleted.push_back(opened.values[*index].name);
+  return true;
 }
 
 void WineUserRegistry::CloseKey(Key key) {

@@ -30,8 +30,15 @@ class WineUserRegistry : public RegistryStore {
  private:
   struct OpenedKey {
     KeyPath path;
+    // Sorted by name. A deleted value stays as a hole, so that deleting many
+    // costs no more than one pass, until the values are enumerated again.
     std::vector<NamedValue> values;
+    std::vector<bool> removed;
+    std::size_t holes = 0;
     std::vector<std::u16string> deleted;
+
+    std::optional<std::size_t> Find(std::string_view name) const;
+    void Compact();
   };
 
   OpenedKey& Opened(Key key);
