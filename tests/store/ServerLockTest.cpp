@@ -86,11 +86,12 @@ class ServerLockTest : public ::testing::Test {
     upstreamExisted = std::filesystem::exists(upstream);
   }
   // Lock folders outside the test's own folders are removed again; the
-  // upstream one only if the test made it, since a real Wine may use it.
+  // upstream one only if the test made it and nothing else (a real Wine,
+  // a test running in parallel) uses it now.
   void TearDown() override {
     std::error_code ignored;
     for (const auto& created : cleanup) std::filesystem::remove_all(created, ignored);
-    if (!upstreamExisted) std::filesystem::remove_all(upstream, ignored);
+    if (!upstreamExisted) std::filesystem::remove(upstream, ignored);
   }
 
   TempDir dir;
@@ -129,8 +130,9 @@ TEST_F(ServerLockTest, RunningServerRefusesTheCommitUntilItStops) {
   WriteFile(prefix / "wineserver", "wine-" + tmpdir.path().filename().string());
   const auto lockFiles = LockFilesToProbe(prefix, tmpdir.path());
   cleanup = {lockFiles[1].parent_path().parent_path(), lockFiles[2].parent_path()};
-  if (!upstreamExisted) std::filesystem::create_directory(upstream);
-  std::filesystem::permissions(upstream, std::filesystem::perms::owner_all);
+  if (!upstreamExisted && std::filesystem::create_directory(upstream)) {
+    std::filesystem::permissions(upstream, std::filesystem::perms::owner_all);
+  }
   for (const auto& lockFile : lockFiles) {
     SCOPED_TRACE(lockFile.string());
     const std::vector<std::string> entries = FolderEntries(prefix);
@@ -167,7 +169,6 @@ TEST_F(ServerLockTest, RunningServerRefusesTheCommitUntilItStops) {
 TEST_F(ServerLockTest, HeldLockKeepsAServerFromStarting) {
   const auto lockFile = LockFilesToProbe(prefix, tmpdir.path())[2];
   cleanup = {lockFile.parent_path()};
-  if (!upstreamExisted) std::filesystem::create_directory(upstream);
   std::filesystem::create_directories(lockFile.parent_path());
   WriteFile(lockFile, "");
   const ServerLock held(prefix, userReg);
