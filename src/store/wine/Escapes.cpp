@@ -1,14 +1,12 @@
 #include "store/wine/Escapes.h"
 
+#include "store/wine/Lines.h"
+
 namespace store::wine {
 namespace {
 
 // Past the end of the line reads as the NUL that ends Wine's line buffer.
 char At(std::string_view line, std::size_t pos) { return pos < line.size() ? line[pos] : '\0'; }
-
-bool IsHexDigit(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
 
 unsigned HexValue(char c) {
   if (c >= '0' && c <= '9') return static_cast<unsigned>(c - '0');

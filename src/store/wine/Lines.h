@@ -23,6 +23,10 @@ inline std::string_view Content(std::string_view text, const Line& line) {
 // isspace() of the C locale, which is what Wine's loader skips.
 inline bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
+inline bool IsHexDigit(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
 std::size_t SkipBlanks(std::string_view text, std::size_t pos);
 
 }  // namespace store::wine

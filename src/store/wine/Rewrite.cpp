@@ -2,17 +2,11 @@
 
 #include <unordered_set>
 
+#include "store/wine/Lines.h"
 #include "store/wine/NameCompare.h"
 #include "store/wine/Records.h"
 
 namespace store::wine {
-namespace {
-
-bool IsHexDigit(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
-}  // namespace
 
 std::vector<Edit> PlanDeletion(std::string_view text, const KeyPath& path,
                                const std::vector<std::u16string>& names, const Stamp& stamp) {

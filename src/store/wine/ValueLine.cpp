@@ -6,10 +6,6 @@
 namespace store::wine {
 namespace {
 
-bool IsHexDigit(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
 std::size_t SkipTabsAndSpaces(std::string_view content, std::size_t pos) {
   while (pos < content.size() && (content[pos] == ' ' || content[pos] == '\t')) ++pos;
   return pos;
