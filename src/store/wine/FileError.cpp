@@ -23,11 +23,15 @@ std::string DescribeErrno(int error) {
 }
 
 StoreError FileError(const std::filesystem::path& file, std::string_view what, int error) {
-  return StoreError("'" + file.string() + "' " + std::string(what) + ": " + DescribeErrno(error));
+  std::string message = "'";
+  message.append(file.string()).append("' ").append(what).append(": ").append(DescribeErrno(error));
+  return StoreError(message);
 }
 
 StoreError FileError(const std::filesystem::path& file, std::string_view what) {
-  return StoreError("'" + file.string() + "' " + std::string(what));
+  std::string message = "'";
+  message.append(file.string()).append("' ").append(what);
+  return StoreError(message);
 }
 
 }  // namespace store::wine

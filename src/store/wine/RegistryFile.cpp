@@ -16,22 +16,26 @@ bool HasRegistryHeader(std::string_view text) {
   return Content(text, LineAt(text, 0)) == "WINE REGISTRY Version 2";
 }
 
-std::string ReadRegistryFile(const std::filesystem::path& file, const std::filesystem::path& shownAs) {
+void ReadRegistryFile(const std::filesystem::path& file, const std::filesystem::path& shownAs,
+                      std::string& text) {
   const Descriptor fd(open(file.c_str(), O_RDONLY | O_CLOEXEC));
   if (fd.get() < 0) throw FileError(shownAs, "を読み込めません", errno);
   struct stat info {};
   if (fstat(fd.get(), &info) != 0) throw FileError(shownAs, "を読み込めません", errno);
   if (!S_ISREG(info.st_mode)) throw FileError(shownAs, "は通常のファイルではありません");
-  std::string text;
-  text.reserve(static_cast<std::size_t>(info.st_size));
-  char buffer[1 << 16];
+  // Read straight into the text, sized for the file plus a byte that shows
+  // whether it has grown since.
+  text.resize(static_cast<std::size_t>(info.st_size) + 1);
+  std::size_t filled = 0;
   for (;;) {
-    const ssize_t got = read(fd.get(), buffer, sizeof buffer);
+    if (filled == text.size()) text.resize(text.size() * 2);
+    const ssize_t got = read(fd.get(), text.data() + filled, text.size() - filled);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) throw FileError(shownAs, "を読み込めません", errno);
     if (got == 0) break;
-    text.append(buffer, static_cast<std::size_t>(got));
+    filled += static_cast<std::size_t>(got);
   }
+  text.resize(filled);
   if (!HasRegistryHeader(text)) {
     throw FileError(shownAs,
                     "は Wine のレジストリファイルではありません (1 行目が \"WINE REGISTRY "
@@ -42,7 +46,6 @@ std::string ReadRegistryFile(const std::filesystem::path& file, const std::files
   if (text.find('\0') != std::string::npos) {
     throw FileError(shownAs, "は壊れています (NUL 文字を含んでいます)");
   }
-  return text;
 }
 
 }  // namespace store::wine

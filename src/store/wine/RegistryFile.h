@@ -10,8 +10,11 @@ namespace store::wine {
 // end, must be exactly "WINE REGISTRY Version 2".
 bool HasRegistryHeader(std::string_view text);
 
-// The whole file, checked to be a registry this store can rewrite without
-// changing what Wine reads from it. Throws StoreError naming `shownAs`.
-std::string ReadRegistryFile(const std::filesystem::path& file, const std::filesystem::path& shownAs);
+// The whole file into `text`, checked to be a registry this store can
+// rewrite without changing what Wine reads from it. Memory that `text`
+// already holds is reused, which spares a large file's page faults on a
+// second read. Throws StoreError naming `shownAs`.
+void ReadRegistryFile(const std::filesystem::path& file, const std::filesystem::path& shownAs,
+                      std::string& text);
 
 }  // namespace store::wine

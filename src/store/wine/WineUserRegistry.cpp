@@ -52,12 +52,14 @@ std::optional<RegistryStore::Key> WineUserRegistry::OpenKey(std::optional<Key> p
   KeyPath path = parent ? Opened(*parent).path : KeyPath{};
   for (auto& part : SplitKeyPath(Utf8ToUtf16(subkey))) path.push_back(std::move(part));
   if (!FullAccess()) return std::nullopt;
-  const std::string text = ReadRegistryFile(file_, file_);
+  std::string text;
+  ReadRegistryFile(file_, file_, text);
   auto values = ReadKey(text, path);
   if (!values) return std::nullopt;
   const Key key = nextKey_++;
   const std::size_t count = values->size();
-  keys_.emplace(key, OpenedKey{std::move(path), std::move(*values), std::vector<bool>(count), 0, {}});
+  keys_.emplace(key, OpenedKey{std::move(path), std::move(*values), std::vector<bool>(count), 0, {},
+                               std::move(text)});
   return key;
 }
 
@@ -124,21 +126,21 @@ void WineUserRegistry::CloseKey(Key key) {
   const auto found = keys_.find(key);
   if (found == keys_.end()) return;
   // Released before committing, so that a failed commit leaves no key open.
-  const OpenedKey closed = std::move(found->second);
+  OpenedKey closed = std::move(found->second);
   keys_.erase(found);
   if (!closed.deleted.empty()) Commit(closed);
 }
 
-void WineUserRegistry::Commit(const OpenedKey& key) const {
+void WineUserRegistry::Commit(OpenedKey& key) const {
   const std::filesystem::path prefix = file_.has_parent_path() ? file_.parent_path() : ".";
   const ServerLock lock(prefix, file_);
   // The file as it is now, so that whatever others wrote since the listing
   // survives and only the chosen names go.
   const std::filesystem::path real = RealFile(file_);
-  const std::string text = ReadRegistryFile(real, file_);
-  const auto edits = PlanDeletion(text, key.path, key.deleted, StampNow());
+  ReadRegistryFile(real, file_, key.text);
+  const auto edits = PlanDeletion(key.text, key.path, key.deleted, StampNow());
   if (edits.empty()) return;
-  ReplaceFile(real, text, edits, file_);
+  ReplaceFile(real, key.text, edits, file_);
 }
 
 }  // namespace store::wine

@@ -36,6 +36,8 @@ class WineUserRegistry : public RegistryStore {
     std::vector<bool> removed;
     std::size_t holes = 0;
     std::vector<std::u16string> deleted;
+    // The file as read at opening; the commit's re-read goes into its memory.
+    std::string text;
 
     std::optional<std::size_t> Find(std::string_view name) const;
     void Compact();
@@ -43,7 +45,7 @@ class WineUserRegistry : public RegistryStore {
 
   OpenedKey& Opened(Key key);
   bool FullAccess() const;
-  void Commit(const OpenedKey& key) const;
+  void Commit(OpenedKey& key) const;
 
   std::filesystem::path file_;
   std::map<Key, OpenedKey> keys_;
