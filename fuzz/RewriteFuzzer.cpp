@@ -1,7 +1,8 @@
 // libFuzzer target over reading, deleting and rewriting a user.reg.
 //
-// For one key of the input (chosen by the input's size) and some of its
-// values, the deletion must leave a file that Wine reads exactly as before
+// The section lines found by skipping ahead must be those found by reading
+// every record. For one key of the input (chosen by the input's size) and
+// some of its values, the deletion must leave a file that Wine reads exactly as before
 // except for those values: every other key unchanged, the key itself
 // without them, and edits that only remove whole lines or rewrite stamps.
 
@@ -19,6 +20,7 @@
 #include "store/wine/RegistryFile.h"
 #include "store/wine/Rewrite.h"
 #include "store/wine/Section.h"
+#include "store/wine/SectionLines.h"
 
 namespace {
 
@@ -70,10 +72,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool editable = HasRegistryHeader(text) && text.find('\0') == std::string::npos;
 
   std::vector<KeyPath> paths;
+  SectionLines sections(text);
   RecordScanner scanner(text);
   while (const auto record = scanner.Next()) {
+    if (record->kind != RecordKind::Section && record->kind != RecordKind::BrokenSection) continue;
+    const auto line = sections.Next();
+    Require(line && line->begin == record->first.begin);
     if (record->section && paths.size() < 16) paths.push_back(record->section->path);
   }
+  Require(!sections.Next());
   if (paths.empty()) {
     (void)ReadKey(text, {});
     return 0;

@@ -40,11 +40,12 @@ char16_t Escaped(char c) {
 // One walk for both decoding and skipping, so that the two can never
 // disagree on where a string ends.
 std::optional<std::size_t> Walk(std::string_view line, std::size_t pos, char delimiter,
-                                std::u16string* out) {
-  auto emit = [out](char32_t unit) {
-    if (out) *out += static_cast<char16_t>(unit);
+                                UnitSink* sink) {
+  bool stopped = false;
+  auto emit = [sink, &stopped](char32_t unit) {
+    if (sink && !stopped && !sink->Put(static_cast<char16_t>(unit))) stopped = true;
   };
-  while (At(line, pos) != '\0' && At(line, pos) != delimiter) {
+  while (!stopped && At(line, pos) != '\0' && At(line, pos) != delimiter) {
     if (At(line, pos) == '\\') {
       ++pos;
       const char c = At(line, pos);
@@ -104,15 +105,28 @@ std::optional<std::size_t> Walk(std::string_view line, std::size_t pos, char del
       emit(0xDC00 | ((cp - 0x10000) & 0x3FF));
     }
   }
-  if (At(line, pos) == '\0') return std::nullopt;
+  if (stopped || At(line, pos) == '\0') return std::nullopt;
   return pos + 1;
 }
+
+class Appender final : public UnitSink {
+ public:
+  explicit Appender(std::u16string& out) : out_(out) {}
+  bool Put(char16_t unit) override {
+    out_ += unit;
+    return true;
+  }
+
+ private:
+  std::u16string& out_;
+};
 
 }  // namespace
 
 std::optional<DecodedString> DecodeString(std::string_view line, std::size_t pos, char delimiter) {
   DecodedString decoded;
-  const auto next = Walk(line, pos, delimiter, &decoded.text);
+  Appender appender(decoded.text);
+  const auto next = Walk(line, pos, delimiter, &appender);
   if (!next) return std::nullopt;
   decoded.next = *next;
   return decoded;
@@ -120,6 +134,11 @@ std::optional<DecodedString> DecodeString(std::string_view line, std::size_t pos
 
 std::optional<std::size_t> SkipString(std::string_view line, std::size_t pos, char delimiter) {
   return Walk(line, pos, delimiter, nullptr);
+}
+
+std::optional<std::size_t> DecodeInto(std::string_view line, std::size_t pos, char delimiter,
+                                      UnitSink& sink) {
+  return Walk(line, pos, delimiter, &sink);
 }
 
 }  // namespace store::wine

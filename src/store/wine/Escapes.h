@@ -21,4 +21,20 @@ std::optional<DecodedString> DecodeString(std::string_view line, std::size_t pos
 // Where DecodeString would stop, without building the text.
 std::optional<std::size_t> SkipString(std::string_view line, std::size_t pos, char delimiter);
 
+// Receives the units of a string one at a time, so that a caller comparing
+// it can stop at the first difference instead of decoding all of it.
+class UnitSink {
+ public:
+  // False stops the decoding.
+  virtual bool Put(char16_t unit) = 0;
+
+ protected:
+  ~UnitSink() = default;
+};
+
+// Feeds `sink` the units DecodeString would produce. Nothing when the
+// delimiter is missing or the sink stopped.
+std::optional<std::size_t> DecodeInto(std::string_view line, std::size_t pos, char delimiter,
+                                      UnitSink& sink);
+
 }  // namespace store::wine

@@ -2,7 +2,10 @@
 
 namespace store::wine {
 
-RecordScanner::RecordScanner(std::string_view text) : text_(text), pos_(LineAt(text, 0).next) {}
+RecordScanner::RecordScanner(std::string_view text) : RecordScanner(text, LineAt(text, 0).next) {}
+
+RecordScanner::RecordScanner(std::string_view text, std::size_t recordStart)
+    : text_(text), pos_(recordStart) {}
 
 std::optional<Record> RecordScanner::Next() {
   if (pos_ >= text_.size()) return std::nullopt;

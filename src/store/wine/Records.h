@@ -35,7 +35,11 @@ struct Record {
 class RecordScanner {
  public:
   explicit RecordScanner(std::string_view text);
+  // From a line known to start a record outside any key, or a section line.
+  RecordScanner(std::string_view text, std::size_t recordStart);
   std::optional<Record> Next();
+  // Where the next record starts.
+  std::size_t Position() const { return pos_; }
 
  private:
   std::string_view text_;

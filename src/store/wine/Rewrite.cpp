@@ -2,9 +2,9 @@
 
 #include <unordered_set>
 
+#include "store/wine/KeyRecords.h"
 #include "store/wine/Lines.h"
 #include "store/wine/NameCompare.h"
-#include "store/wine/Records.h"
 
 namespace store::wine {
 
@@ -14,40 +14,35 @@ std::vector<Edit> PlanDeletion(std::string_view text, const KeyPath& path,
   std::unordered_set<std::u16string> folded;
   for (const auto& name : names) folded.insert(FoldName(name));
   bool deleted = false;
-  bool inTarget = false;
-  RecordScanner scanner(text);
-  while (const auto record = scanner.Next()) {
-    const std::string_view content = Content(text, record->first);
-    const std::size_t lineBegin = record->first.begin;
-    switch (record->kind) {
+  VisitKeyRecords(text, path, [&](const Record& record) {
+    const std::string_view content = Content(text, record.first);
+    const std::size_t lineBegin = record.first.begin;
+    switch (record.kind) {
       case RecordKind::Section:
-        inTarget = SamePath(record->section->path, path);
-        if (inTarget && record->section->secondsBegin < record->section->secondsEnd) {
-          edits.push_back({lineBegin + record->section->secondsBegin,
-                           lineBegin + record->section->secondsEnd, stamp.seconds});
+        if (record.section->secondsBegin < record.section->secondsEnd) {
+          edits.push_back({lineBegin + record.section->secondsBegin,
+                           lineBegin + record.section->secondsEnd, stamp.seconds});
         }
         break;
-      case RecordKind::BrokenSection:
-        inTarget = false;
-        break;
       case RecordKind::Option:
-        if (inTarget && content.substr(record->start).starts_with("#time=")) {
-          const std::size_t digits = record->start + 6;
+        if (content.substr(record.start).starts_with("#time=")) {
+          const std::size_t digits = record.start + 6;
           std::size_t end = digits;
           while (end < content.size() && IsHexDigit(content[end])) ++end;
           edits.push_back({lineBegin + digits, lineBegin + end, stamp.fileTime});
         }
         break;
       case RecordKind::Value:
-        if (inTarget && folded.contains(FoldName(DecodeValueName(content, *record->value)))) {
-          edits.push_back({lineBegin, record->end, {}});
+        if (folded.contains(FoldName(DecodeValueName(content, *record.value)))) {
+          edits.push_back({lineBegin, record.end, {}});
           deleted = true;
         }
         break;
+      case RecordKind::BrokenSection:
       case RecordKind::Other:
         break;
     }
-  }
+  });
   if (!deleted) edits.clear();
   return edits;
 }

@@ -21,6 +21,18 @@ struct SectionHeader {
 // which Wine treats as a key it cannot create.
 std::optional<SectionHeader> ParseSectionHeader(std::string_view content, std::size_t start);
 
+// Where a section lies relative to one key.
+enum class SectionPlace {
+  Elsewhere,  // another key, or a line Wine cannot read as a section
+  Key,
+  BelowKey,
+};
+
+// The place of the section whose `[` is at `start`, decoding no more of its
+// path than it takes to tell: most sections differ from the key within their
+// first few characters.
+SectionPlace PlaceSection(std::string_view content, std::size_t start, const KeyPath& key);
+
 // Wine splits key paths at backslashes and ignores empty parts.
 KeyPath SplitKeyPath(std::u16string_view path);
 
