@@ -37,8 +37,8 @@ extra_purge = memory["purge_kib"] - memory["empty_kib"]
 for what, extra in (("peak memory of the listing, 64 MB", extra_list), ("peak memory of the purge, 64 MB", extra_purge)):
     add(extra / memory["file_kib"], what, f"+{extra / 1024:.1f} MiB", f'file {memory["file_kib"] / 1024:.1f} MiB', "≤ 1.5")
 
-for prefix, limit in (("fresh", 150), ("large", 400)):
-    add(startup[prefix] / limit, f"start to window shown, {prefix} prefix", f"{startup[prefix]} ms", f"{limit} ms target",
+for prefix, shown, limit in (("fresh", "fresh prefix", 150), ("large", "64 MB prefix", 400)):
+    add(startup[prefix] / limit, f"start to window shown, {shown}", f"{startup[prefix]} ms", f"{limit} ms target",
         "≤ 1")
 
 print("| ratio | what | figure | baseline | target |")
