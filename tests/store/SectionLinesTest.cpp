@@ -40,6 +40,7 @@ TEST(SectionLinesTest, FindsWhatReadingEveryRecordFinds) {
   } cases[] = {
       {"blanks before the bracket", "  [A] 1\n\t[B]\n", 2},
       {"bracket not first on its line", "[A]\n\"v\"=\"[x]\"\n \"w\"=\"y\" [C]\n", 1},
+      {"many brackets on one line", "[A]\n\"v\"=\"[x][[y]\" [z]\n[B] [C]\n", 2},
       {"carriage returns", "[A] 1\r\n\"v\"=\"x\"\r\n[B] 2\r\n", 2},
       {"hex continued into a bracket line", "[A]\n\"c\"=hex:01,\\\n[B]\n[C]\n", 2},
       {"continued over several lines", "[A]\n\"c\"=hex:01,\\\n  02,\\\n[B]\n  [C]\n", 2},

@@ -27,12 +27,13 @@ std::optional<Line> SectionLines::Next() {
       searchFrom_ = text_.size();
       return std::nullopt;
     }
-    searchFrom_ = bracket + 1;
     const std::size_t begin = LineBegin(text_, bracket);
+    const Line line = LineAt(text_, begin);
+    // Only a line's first bracket can start a section: the rest of the line
+    // is never searched, so a long line full of brackets costs one pass.
+    searchFrom_ = line.next;
     if (SkipBlanks(text_, begin) != bracket || !StartsRecord(begin)) continue;
     exact_ = RecordScanner(text_, begin);
-    const Line line = LineAt(text_, begin);
-    searchFrom_ = line.next;
     return line;
   }
 }
