@@ -194,18 +194,23 @@ TEST_F(WineUserRegistryTest, AnotherWritersChangesSurviveTheCommit) {
   ASSERT_TRUE(key.has_value());
   EXPECT_TRUE(registry.DeleteValue(*key, "URL_1"));
   EXPECT_TRUE(registry.DeleteValue(*key, "URL_2"));
-  // Replaced the way Wine saves: a new file renamed over the old one.
+  // Replaced the way Wine saves: a new file renamed over the old one, and
+  // grown far beyond the file the key was opened from.
+  std::string grown = "\n[Software\\\\Grown] 1796999999\n";
+  for (int i = 0; i < 1000; ++i) grown += "\"G" + std::to_string(i) + "\"=\"" + std::string(60, 'g') + "\"\n";
   const std::string replaced =
       "WINE REGISTRY Version 2\n\n[Software\\\\Netscape\\\\Netscape Navigator\\\\URL History] 1796999999\n"
       "#time=1dd896a68465c86\n\"URL_1\"=\"http://changed.example/\"\n\"URL_4\"=\"http://new.example/\"\n"
-      "\"URL_2\"=\"http://two.example/\"\n\n[Software\\\\New] 1796999999\n\"URL_2\"=\"kept\"\n";
+      "\"URL_2\"=\"http://two.example/\"\n\n[Software\\\\New] 1796999999\n\"URL_2\"=\"kept\"\n" +
+      grown;
   WriteFile(prefix / "reg.tmp", replaced);
   std::filesystem::rename(prefix / "reg.tmp", userReg);
   registry.CloseKey(*key);
   EXPECT_EQ(MaskStamps(ReadFile(userReg), kHistoryHeader),
             MaskStamps("WINE REGISTRY Version 2\n\n[Software\\\\Netscape\\\\Netscape Navigator\\\\URL History] "
                        "1796999999\n#time=1dd896a68465c86\n\"URL_4\"=\"http://new.example/\"\n\n"
-                       "[Software\\\\New] 1796999999\n\"URL_2\"=\"kept\"\n",
+                       "[Software\\\\New] 1796999999\n\"URL_2\"=\"kept\"\n" +
+                           grown,
                        kHistoryHeader));
 }
 
